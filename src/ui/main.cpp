@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "app/datadir.h"
+#include "ui/appearance.h"
 #include "ui/appinfo.h"
 #include "ui/mainform.h"
 #include "ui/qtext.h"
@@ -39,6 +40,7 @@ void showStartupError(const QString &text)
 int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
+    ui::applyAppearance();
 
     const ui::StartupOptions options = ui::StartupOptions::parse(QApplication::arguments().mid(1));
     if (!options.error.isEmpty() || options.showUsage) {

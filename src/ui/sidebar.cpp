@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -54,6 +55,14 @@ QToolButton *smallButton(const QString &name, const QString &text, const QString
     return button;
 }
 
+QVBoxLayout *pageLayout(QWidget *page)
+{
+    auto *layout = new QVBoxLayout(page);
+    layout->setContentsMargins(3, 3, 3, 3);
+    layout->setSpacing(4);
+    return layout;
+}
+
 CounterLabel *counter(const char *name, QColor colour, int pixels, QWidget *parent)
 {
     auto *label = new CounterLabel(colour, pixels, parent);
@@ -70,6 +79,12 @@ SideBar::SideBar(const Commands &commands, QWidget *parent)
     addItem(makeRehPage(commands), QStringLiteral("Сетки"));
     addItem(makeSlovarPage(commands), QStringLiteral("Словари"));
     addItem(makeCrosPage(commands), QStringLiteral("Кроссворд"));
+    // The pages are laid out for the bar's width; a sideways scroll bar would only hide part of them.
+    for (QScrollArea *area : findChildren<QScrollArea *>())
+        area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // A group's title would otherwise claim its full width even where the frame has less room.
+    for (QGroupBox *box : findChildren<QGroupBox *>())
+        box->setMinimumWidth(1);
 }
 
 QWidget *SideBar::makeRehPage(const Commands &commands)
@@ -82,7 +97,7 @@ QWidget *SideBar::makeRehPage(const Commands &commands)
     SpinButton1 = new SpinButton(page);
     SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
 
-    auto *layout = new QVBoxLayout(page);
+    auto *layout = pageLayout(page);
     layout->addWidget(group(QStringLiteral("Номер сетки"), RxLabel1, page, SpinButton1));
     layout->addWidget(group(QStringLiteral("Всего сеток"), RxLabel4, page));
     layout->addWidget(group(QStringLiteral("Слов в сетке"), RxLabel5, page));
@@ -116,7 +131,7 @@ QWidget *SideBar::makeSlovarPage(const Commands &commands)
     RxLabel2 = counter("RxLabel2", Qt::red, LargeCounterPixels, page);
     RxLabel3 = counter("RxLabel3", Qt::blue, LargeCounterPixels, page);
 
-    auto *layout = new QVBoxLayout(page);
+    auto *layout = pageLayout(page);
     layout->addWidget(choice, 1);
     layout->addWidget(group(QStringLiteral("Слов в используемых словарях"), RxLabel2, page));
     layout->addWidget(group(QStringLiteral("Слов во всех словарях"), RxLabel3, page));
@@ -135,7 +150,7 @@ QWidget *SideBar::makeCrosPage(const Commands &commands)
     auto *viewLayout = new QVBoxLayout(view);
     viewLayout->addWidget(CBox_View);
 
-    auto *layout = new QVBoxLayout(page);
+    auto *layout = pageLayout(page);
     layout->addWidget(view);
     layout->addWidget(commandButton(commands.CreateCros, page));
     layout->addStretch(1);
