@@ -113,25 +113,14 @@ TEST(HtmlPageTest, derivedSizesRoundHalvesToTheEvenNeighbour)
 
 TEST(HtmlPageTest, styleRulesFollowTheCellSize)
 {
-    const model::Model m = ringCrossword();
-    HtmlOptions options;
-    EXPECT_EQ(lineStarting(page(m, options), "  .TW "),
-              "  .TW {width:18px;height:18px;padding-left:1px;padding-right:1px;padding-bottom:1px;"
-              "padding-top:1px;font:10px Arial, sans-serif;}");
-    EXPECT_EQ(lineStarting(page(m, options), "  .TBlack "),
-              "  .TBlack {border-right:11px solid #000000;border-left:10px solid #000000;font:10px Arial, "
-              "sans-serif;}");
-
-    options.cellSize = 11;
-    EXPECT_EQ(lineStarting(page(m, options), "  .TBlack "),
-              "  .TBlack {border-right:8px solid #000000;border-left:8px solid #000000;font:6px Arial, "
-              "sans-serif;}");
-
-    options.cellSize = 30;
-    const std::string html = page(m, options);
+    // The expected pages hold every rule for S = 18 (TBlack 11 and 10 px) and S = 11 (8 and 8 px).
+    const std::string html = page(ringCrossword(), {.cellSize = 30});
     EXPECT_EQ(lineStarting(html, "  .TW "),
               "  .TW {width:30px;height:30px;padding-left:1px;padding-right:1px;padding-bottom:1px;"
               "padding-top:1px;font:16px Arial, sans-serif;}");
+    EXPECT_EQ(lineStarting(html, "  .TBlack "),
+              "  .TBlack {border-right:17px solid #000000;border-left:16px solid #000000;font:16px Arial, "
+              "sans-serif;}");
     EXPECT_NE(lineStarting(html, "  .TBRT ").find(";font:21px Arial, sans-serif;text-align:center;"),
               std::string::npos);
     EXPECT_EQ(lineStarting(html, "  .ZagText "),
