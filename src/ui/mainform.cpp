@@ -25,6 +25,7 @@
 #include "ui/settingsstore.h"
 #include "ui/sidebar.h"
 #include "ui/templatebrowser.h"
+#include "ui/viewcontroller.h"
 
 namespace klettra::ui {
 
@@ -59,6 +60,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget *parent)
     m_options = new TFormOptions(this);
     m_help = new HelpWindow(this);
     m_browser = new TemplateBrowser(*this);
+    m_views = new ViewController(*this);
     connectCommands();
 
     // The window has one size and cannot be maximised.
@@ -172,6 +174,7 @@ void TMainForm::connectCommands()
 {
     Commands &c = *m_commands;
     connect(c.Exit, &QAction::triggered, this, &TMainForm::ActionExitExecute);
+    connect(c.Options, &QAction::triggered, this, &TMainForm::ActionOptionsExecute);
     connect(c.Help, &QAction::triggered, this, &TMainForm::ActionHelpExecute);
     connect(c.About, &QAction::triggered, this, &TMainForm::ActionAboutExecute);
     connect(c.ShowAuthors, &QAction::triggered, this, &TMainForm::ActionShowAuthorsExecute);
@@ -181,7 +184,7 @@ void TMainForm::FormCreate()
 {
     m_commands->atStartup();
 
-    m_templates.InitRehSet();
+    m_settings = app::ReadSettings(*m_settingsStore, m_allSlovars, m_templates);
 
     m_sideBar->showPage(SideBar::SlovarPage);
     m_pageControl->setCurrentWidget(m_boardPage);
@@ -190,6 +193,8 @@ void TMainForm::FormCreate()
     m_crosFileName.clear();
 
     m_rehLoaded = m_templates.LoadReh(m_templates.CurReh, m_model.cells);
+    if (m_rehLoaded && m_settings.CenterResh)
+        m_boardPage->CenterReshView();
     ShowColReh();
     ShowCurReh();
     m_model.ComputeExtent();
@@ -249,16 +254,53 @@ void TMainForm::MatrixRePaint(const model::CellRect &rect)
 void TMainForm::ResetCrossword()
 {
     m_model.ResetCrossword();
-    m_fullSetkaShown = false;
-    m_crossReady = false;
-    board().setLettersShown(m_composing);
-    board().setCrossReady(false);
-    m_pageControl->setCurrentWidget(m_boardPage);
-    m_crosFileName.clear();
-    updateTitle();
+    setFullSetkaShown(false);
+    setCrossReady(false);
+    showBoardPage();
+    setCrosFileName({});
     m_commands->atReset();
     m_sideBar->CBox_View->setEnabled(false);
     m_sideBar->CBox_View->setCurrentIndex(0);
+}
+
+void TMainForm::showBoardPage()
+{
+    m_pageControl->setCurrentWidget(m_boardPage);
+}
+
+void TMainForm::showTextPage(const QString &text)
+{
+    m_memo->setPlainText(text);
+    m_pageControl->setCurrentWidget(m_memo->parentWidget());
+}
+
+QString TMainForm::textPage() const
+{
+    return m_pageControl->currentWidget() == m_boardPage ? QString() : m_memo->toPlainText();
+}
+
+void TMainForm::setFullSetkaShown(bool shown)
+{
+    m_fullSetkaShown = shown;
+    board().setLettersShown(m_composing || m_fullSetkaShown);
+}
+
+void TMainForm::setComposing(bool composing)
+{
+    m_composing = composing;
+    board().setLettersShown(m_composing || m_fullSetkaShown);
+}
+
+void TMainForm::setCrossReady(bool ready)
+{
+    m_crossReady = ready;
+    board().setCrossReady(ready);
+}
+
+void TMainForm::setCrosFileName(const QString &path)
+{
+    m_crosFileName = path;
+    updateTitle();
 }
 
 void TMainForm::updateTitle()
@@ -288,8 +330,33 @@ void TMainForm::ActionExitExecute()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    m_help->close();
+    FormClose();
     QMainWindow::closeEvent(event);
+}
+
+void TMainForm::FormClose()
+{
+    // Closing twice (the exit command, then the application's own close) stores once.
+    if (m_closed)
+        return;
+    m_closed = true;
+    if (!app::WriteSettings(*m_settingsStore, m_settings, m_templates))
+        m_prompter->error(QStringLiteral("Невозможно сохранить конфигурацию !"));
+    m_help->close();
+}
+
+void TMainForm::ActionOptionsExecute()
+{
+    m_options->setCenterResh(m_settings.CenterResh);
+    m_options->setCreateWithoutPovtors(m_settings.CreateWithoutPovtors);
+    m_options->setNotUseWordsWithoutVopros(m_settings.NotUseWordsWithoutVopros);
+    m_options->setPrioritetSlov(m_settings.PrioritetSlov);
+    if (m_options->exec() != QDialog::Accepted)
+        return;
+    m_settings.PrioritetSlov = static_cast<std::uint8_t>(m_options->prioritetSlov(m_settings.PrioritetSlov));
+    m_settings.CreateWithoutPovtors = m_options->createWithoutPovtors();
+    m_settings.CenterResh = m_options->centerResh();
+    m_settings.NotUseWordsWithoutVopros = m_options->notUseWordsWithoutVopros();
 }
 
 void TMainForm::ActionHelpExecute()

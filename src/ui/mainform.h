@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 
+#include "app/settings.h"
 #include "model/model.h"
 #include "model/templateset.h"
 
@@ -23,6 +24,7 @@ class QtSettingsStore;
 class SideBar;
 class TemplateBrowser;
 class TFormOptions;
+class ViewController;
 
 /// What the main window is started with.
 struct MainFormSetup
@@ -53,6 +55,10 @@ public:
     BoardPage &boardPage() { return *m_boardPage; }
     BoardWidget &board();
     Prompter &prompter() { return *m_prompter; }
+    app::Settings &settings() { return m_settings; }
+    /// Names of every dictionary of the data directory.
+    const std::vector<std::string> &AllSlovars() const { return m_allSlovars; }
+    ViewController &views() { return *m_views; }
 
     /// The one line of the status bar.
     void setStatus(const QString &text);
@@ -68,6 +74,11 @@ public:
     /// Empties the crossword and returns the window to its state without one.
     void ResetCrossword();
 
+    /// Shows the board page, or the text page with the given text.
+    void showBoardPage();
+    void showTextPage(const QString &text);
+    QString textPage() const;
+
     /// Places the window for a screen of the given size: centred when the screen is larger
     /// than 800 x 600, at the top left corner otherwise.
     void placeOnScreen(const QRect &available);
@@ -77,6 +88,10 @@ public:
     bool CrossReady() const { return m_crossReady; }
     bool FullSetkaShown() const { return m_fullSetkaShown; }
     const QString &CrosFileName() const { return m_crosFileName; }
+    void setFullSetkaShown(bool shown);
+    void setComposing(bool composing);
+    void setCrossReady(bool ready);
+    void setCrosFileName(const QString &path);
 
     /// The window caption: the application title and the name of the crossword file.
     void updateTitle();
@@ -85,6 +100,8 @@ public:
 
     /// The exit command: asks first when a composed crossword would be lost.
     void ActionExitExecute();
+    /// The settings dialog: the priority and the three switches of composing.
+    void ActionOptionsExecute();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -98,12 +115,15 @@ private:
     void ActionHelpExecute();
     void ActionAboutExecute();
     void ActionShowAuthorsExecute();
+    void FormClose();
 
     std::filesystem::path m_dataDir;
     std::shared_ptr<Prompter> m_prompter;
     std::unique_ptr<QtSettingsStore> m_settingsStore;
     model::Model m_model;
     model::TemplateSet m_templates;
+    std::vector<std::string> m_allSlovars;
+    app::Settings m_settings;
 
     Commands *m_commands = nullptr;
     SideBar *m_sideBar = nullptr;
@@ -114,7 +134,9 @@ private:
     TFormOptions *m_options = nullptr;
     HelpWindow *m_help = nullptr;
     TemplateBrowser *m_browser = nullptr;
+    ViewController *m_views = nullptr;
 
+    bool m_closed = false;
     bool m_rehLoaded = false;
     bool m_composing = false;
     bool m_crossReady = false;
