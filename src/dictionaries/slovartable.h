@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,15 @@ enum class Field {
     Slovo,    ///< "Слово": the word, primary key, ascending
     Opisanie, ///< "Описание": the clue, may be empty
 };
+
+/// Longest dictionary name in bytes: the name plus ".db-journal" and the temporary names used
+/// while a table is created must stay within a file name's 255 bytes.
+constexpr std::size_t MaxSlovarNameBytes = 200;
+
+/// True for a name the program may give a dictionary: not empty, not starting with '.', without
+/// '/', '\\', '*', '?' or control characters, at most `MaxSlovarNameBytes` long. Such a name is one
+/// file name in the data directory and survives the settings' "*name*name" list.
+bool isValidSlovarName(std::string_view name);
 
 /// A remembered entry of an open table (see `SlovarTable::mark`).
 struct TableMark
