@@ -15,15 +15,13 @@ namespace {
 
 // Rows are kept in the order of the words (WITHOUT ROWID), so walking the table in word order
 // reads the file front to back without a separate index.
-const std::string CreateSql = "PRAGMA application_id = " + std::to_string(SlovarApplicationId) +
-                              ";"
-                              "PRAGMA user_version = " +
-                              std::to_string(SlovarSchemaVersion) +
-                              ";"
-                              "CREATE TABLE slovar ("
-                              " \"Слово\" TEXT NOT NULL PRIMARY KEY,"
-                              " \"Описание\" TEXT NOT NULL DEFAULT ''"
-                              ") WITHOUT ROWID;";
+constexpr const char *CreateSql = "PRAGMA application_id = 1263293522;"
+                                  "PRAGMA user_version = 1;"
+                                  "CREATE TABLE slovar ("
+                                  " \"Слово\" TEXT NOT NULL PRIMARY KEY,"
+                                  " \"Описание\" TEXT NOT NULL DEFAULT ''"
+                                  ") WITHOUT ROWID;";
+static_assert(SlovarApplicationId == 1263293522 && SlovarSchemaVersion == 1, "keep CreateSql in step");
 
 } // namespace
 
@@ -62,7 +60,9 @@ bool isSlovarSchema(sqlite3 *db, std::string &why)
 
 bool createSlovarFile(const fs::path &path, std::string &error)
 {
-    const fs::path staging = path.parent_path() / ("." + path.filename().string() + ".new");
+    // Hidden, so that no listing of dictionaries takes it for one.
+    const fs::path staging =
+        path.parent_path() / std::string(".").append(path.filename().string()).append(".new");
     std::error_code ec;
     fs::remove(staging, ec);
     removeSqliteSideFiles(staging);
@@ -72,7 +72,7 @@ bool createSlovarFile(const fs::path &path, std::string &error)
         error = "cannot create " + path.string() + ": " + db.errorMessage();
         return false;
     }
-    bool written = db.exec(CreateSql.c_str());
+    bool written = db.exec(CreateSql);
     std::string reason = db.errorMessage();
     if (!db.close() && written) {
         written = false;

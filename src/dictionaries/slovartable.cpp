@@ -260,8 +260,11 @@ void SlovarTable::next()
     if (!isOpen() || d->atEnd)
         return;
     if (d->cursor) {
-        if (d->cursor->step() == StepResult::Row)
+        const StepResult result = d->cursor->step();
+        if (result == StepResult::Row)
             return;
+        if (result == StepResult::Error)
+            d->failSql("cannot read the dictionary");
         d->leaveCursor();
         d->atEnd = true;
         return;

@@ -82,14 +82,3 @@ TEST(WordEntryTest, addingLooksTheWordUpInTheOpenTable)
     EXPECT_EQ(WordError(cp("ДОМ"), cp("Здание."), second), WordErrorCode::Ok);
     EXPECT_EQ(WordError(cp("ДОМ"), cp(" "), first), WordErrorCode::Missing); // the rules come first
 }
-
-TEST(WordEntryTest, everyRefusalHasItsMessage)
-{
-    EXPECT_EQ(WordErrorMessage(WordErrorCode::Ok), "");
-    EXPECT_EQ(WordErrorMessage(WordErrorCode::Missing), "Необходимо обязательно указать слово и вопрос.");
-    EXPECT_EQ(WordErrorMessage(WordErrorCode::TooShort),
-              "Слово очень короткое и не может быть использовано в кроссворд.");
-    EXPECT_EQ(WordErrorMessage(WordErrorCode::BadCharacter), "В слове присутствуют недопустимые символы.");
-    EXPECT_EQ(WordErrorMessage(WordErrorCode::Exists), "Данное слово уже имеется в словаре.");
-    EXPECT_EQ(WordExistsMessage(cp("ДОМ")), "Слово ДОМ же имеется в словаре.");
-}
