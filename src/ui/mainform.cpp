@@ -11,6 +11,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "dictionaries/slovarfiles.h"
 #include "ui/appinfo.h"
 #include "ui/boardpage.h"
 #include "ui/boardwidget.h"
@@ -19,6 +20,7 @@
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/creditsdialog.h"
 #include "ui/dialogs/optionsdialog.h"
+#include "ui/dictionarypanel.h"
 #include "ui/helpwindow.h"
 #include "ui/prompter.h"
 #include "ui/qtprompter.h"
@@ -61,6 +63,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget *parent)
     m_help = new HelpWindow(this);
     m_browser = new TemplateBrowser(*this);
     m_views = new ViewController(*this);
+    m_dictionaries = new DictionaryPanel(*this);
     connectCommands();
 
     // The window has one size and cannot be maximised.
@@ -184,7 +187,9 @@ void TMainForm::FormCreate()
 {
     m_commands->atStartup();
 
+    m_allSlovars = dictionaries::FindSlovars(m_dataDir);
     m_settings = app::ReadSettings(*m_settingsStore, m_allSlovars, m_templates);
+    m_dictionaries->showSlovars();
 
     m_sideBar->showPage(SideBar::SlovarPage);
     m_pageControl->setCurrentWidget(m_boardPage);

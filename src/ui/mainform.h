@@ -18,6 +18,7 @@ namespace klettra::ui {
 class BoardPage;
 class BoardWidget;
 class Commands;
+class DictionaryPanel;
 class HelpWindow;
 class Prompter;
 class QtSettingsStore;
@@ -59,6 +60,7 @@ public:
     /// Names of every dictionary of the data directory.
     const std::vector<std::string> &AllSlovars() const { return m_allSlovars; }
     ViewController &views() { return *m_views; }
+    DictionaryPanel &dictionaryPanel() { return *m_dictionaries; }
 
     /// The one line of the status bar.
     void setStatus(const QString &text);
@@ -135,6 +137,7 @@ private:
     HelpWindow *m_help = nullptr;
     TemplateBrowser *m_browser = nullptr;
     ViewController *m_views = nullptr;
+    DictionaryPanel *m_dictionaries = nullptr;
 
     bool m_closed = false;
     bool m_rehLoaded = false;

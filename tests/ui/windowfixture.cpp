@@ -2,6 +2,8 @@
 
 #include <QAction>
 
+#include "dictionaries/slovarfiles.h"
+#include "dictionaries/slovartable.h"
 #include "model/gridcells.h"
 #include "support/gridbuilder.h"
 #include "support/testdata.h"
@@ -23,6 +25,20 @@ void WindowFixture::writeTemplates(const std::vector<model::GridCells> &template
         bytes.insert(bytes.end(), image.begin(), image.end());
     }
     writeBytes(dir / "grating.dat", bytes);
+}
+
+void WindowFixture::makeDictionary(const std::string &name, const std::vector<std::string> &words)
+{
+    ASSERT_TRUE(dictionaries::CreateSlovarTable(dir.path(), name));
+    dictionaries::SlovarTable table(dir.path(), name);
+    ASSERT_TRUE(table.open());
+    for (const std::string &word : words) {
+        table.insert();
+        table.setField(dictionaries::Field::Slovo, word);
+        table.setField(dictionaries::Field::Opisanie, "\xD1\xEB\xEE\xE2\xEE."); // Слово.
+        ASSERT_TRUE(table.post());
+    }
+    table.close();
 }
 
 ui::TMainForm &WindowFixture::openWindow()

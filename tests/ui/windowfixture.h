@@ -32,6 +32,9 @@ protected:
     /// Writes the templates as the data directory's "grating.dat".
     void writeTemplates(const std::vector<model::GridCells> &templates);
 
+    /// Creates dictionary `name` (UTF-8) holding the words (Windows-1251) with the clue "Слово.".
+    void makeDictionary(const std::string &name, const std::vector<std::string> &words);
+
     /// Creates (or recreates, after closing the last one) the window.
     ui::TMainForm &openWindow();
     /// Closes the window as its close box does; it is destroyed.
