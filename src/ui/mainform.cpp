@@ -245,7 +245,7 @@ void TMainForm::ShowColReh()
 void TMainForm::ShowCurReh()
 {
     // A loaded crossword's grid that is not in the set has no number.
-    if (m_commands->AddSetkaInNabor->isEnabled())
+    if (m_gridOutsideSet)
         m_sideBar->RxLabel1->setText(QStringLiteral("???"));
     else
         m_sideBar->RxLabel1->setNumber(m_templates.CurReh);

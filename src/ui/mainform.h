@@ -94,6 +94,9 @@ public:
     void setComposing(bool composing);
     void setCrossReady(bool ready);
     void setCrosFileName(const QString &path);
+    /// The grid on the board came from a crossword file and is not a template of the set.
+    bool gridOutsideSet() const { return m_gridOutsideSet; }
+    void setGridOutsideSet(bool outside) { m_gridOutsideSet = outside; }
 
     /// The window caption: the application title and the name of the crossword file.
     void updateTitle();
@@ -144,6 +147,7 @@ private:
     bool m_composing = false;
     bool m_crossReady = false;
     bool m_fullSetkaShown = false;
+    bool m_gridOutsideSet = false;
     QString m_crosFileName;
 };
 

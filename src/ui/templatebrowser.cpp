@@ -38,6 +38,7 @@ void TemplateBrowser::showTemplate(int number)
     (void)templates.LoadReh(number, m_window.model().cells);
     m_window.model().ComputeExtent();
     m_window.ResetCrossword();
+    m_window.setGridOutsideSet(false);
     m_window.commands().atTemplateBrowsed();
     m_window.ShowRehInfo();
     m_window.setStatus(QStringLiteral("Выбрана новая сетка."));
