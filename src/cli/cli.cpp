@@ -1,11 +1,13 @@
 #include "cli/cli.h"
 
-#include "app/datadir.h"
-#include "cli/clicontext.h"
-
 #include <functional>
 #include <map>
 #include <ostream>
+
+#include "app/datadir.h"
+#include "cli/clicontext.h"
+#include "cli/exporthtmlcommand.h"
+#include "cli/showcommand.h"
 
 namespace klettra::cli {
 
@@ -22,6 +24,8 @@ struct Command
 const std::map<std::string, Command> &commands()
 {
     static const std::map<std::string, Command> table = {
+        {"export-html", {ExportHtmlSynopsis, runExportHtml}},
+        {"show", {ShowSynopsis, runShow}},
     };
     return table;
 }
