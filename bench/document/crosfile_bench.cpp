@@ -93,3 +93,4 @@ void BM_EncodeZeros(benchmark::State &state)
 BENCHMARK(BM_EncodeZeros)->Arg(1 << 20)->Unit(benchmark::kMillisecond);
 
 } // namespace
+BENCHMARK_MAIN();

@@ -8,7 +8,7 @@ namespace klettra::test {
 
 CliRun runCli(const TempDir &dataDir, std::vector<std::string> args)
 {
-    args.insert(args.begin(), {"--data-dir", dataDir.path().string()});
+    args.insert(args.begin(), {"--no-seed", "--data-dir", dataDir.path().string()});
     std::ostringstream out;
     std::ostringstream err;
     CliRun run;

@@ -14,14 +14,20 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
     using namespace klettra;
-    const std::span payload(data, size);
+    std::vector<std::uint8_t> payload(data, data + size);
+    // Nearly every mutation changes the length, and only 7648 + 291 * N bytes pass the size
+    // check (which the unit tests cover): give the input the size its own N (one byte) asks for.
+    if (!payload.empty()) {
+        payload.resize(std::max<std::size_t>(payload.size(), 4));
+        std::fill_n(payload.begin() + 1, 3, 0);
+        payload.resize(document::Payload::FixedSize + payload[0] * model::TWordBukv::RecordSize);
+    }
     std::vector<std::uint8_t> file = document::packLh6Member("crw", payload, 0);
     std::fill_n(file.begin() + 3, 3, 0xFF);
     model::Model m;
     document::CrosFileError reason{};
     if (document::loadCrosBytes(file, m, &reason)) {
-        const auto again = document::buildPayload(m.cells, m.slots);
-        if (!std::equal(again.begin(), again.end(), payload.begin(), payload.end()))
+        if (document::buildPayload(m.cells, m.slots) != payload)
             std::abort();
     } else if (reason == document::CrosFileError::CorruptData) {
         std::abort();
