@@ -12,6 +12,7 @@
 #include <QToolBar>
 
 #include "dictionaries/slovarfiles.h"
+#include "document/crosfilename.h"
 #include "ui/appinfo.h"
 #include "ui/boardpage.h"
 #include "ui/boardwidget.h"
@@ -21,6 +22,7 @@
 #include "ui/dialogs/creditsdialog.h"
 #include "ui/dialogs/optionsdialog.h"
 #include "ui/dictionarypanel.h"
+#include "ui/filecontroller.h"
 #include "ui/helpwindow.h"
 #include "ui/prompter.h"
 #include "ui/qtprompter.h"
@@ -64,6 +66,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget *parent)
     m_browser = new TemplateBrowser(*this);
     m_views = new ViewController(*this);
     m_dictionaries = new DictionaryPanel(*this);
+    m_files = new FileController(*this);
     connectCommands();
 
     // The window has one size and cannot be maximised.
@@ -310,7 +313,8 @@ void TMainForm::setCrosFileName(const QString &path)
 
 void TMainForm::updateTitle()
 {
-    setWindowTitle(AppInfo::title());
+    setWindowTitle(AppInfo::title() +
+                   QString::fromStdString(document::CrosFileTitle(m_crosFileName.toStdString())));
 }
 
 void TMainForm::placeOnScreen(const QRect &available)

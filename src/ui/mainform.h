@@ -19,6 +19,7 @@ class BoardPage;
 class BoardWidget;
 class Commands;
 class DictionaryPanel;
+class FileController;
 class HelpWindow;
 class Prompter;
 class QtSettingsStore;
@@ -141,6 +142,7 @@ private:
     TemplateBrowser *m_browser = nullptr;
     ViewController *m_views = nullptr;
     DictionaryPanel *m_dictionaries = nullptr;
+    FileController *m_files = nullptr;
 
     bool m_closed = false;
     bool m_rehLoaded = false;
