@@ -2,6 +2,7 @@
 
 #include "app/datadir.h"
 #include "cli/clicontext.h"
+#include "cli/templatescommand.h"
 
 #include <functional>
 #include <map>
@@ -22,6 +23,7 @@ struct Command
 const std::map<std::string, Command> &commands()
 {
     static const std::map<std::string, Command> table = {
+        {"templates", {TemplatesSynopsis, runTemplatesCommand}},
     };
     return table;
 }
