@@ -115,7 +115,7 @@ int listTemplates(CliContext &c)
         c.out << "The set holds no templates.\n";
         return ExitOk;
     }
-    c.out << "  No.  Slots   Size    Columns  Rows\n";
+    c.out << "  No.  Slots  Size     Columns  Rows\n";
     int status = ExitOk;
     for (int n = 1; n <= set.RehCount; ++n) {
         c.out << std::setw(5) << n;
@@ -130,7 +130,7 @@ int listTemplates(CliContext &c)
         size << s.width() << " x " << s.height();
         std::ostringstream columns;
         columns << int(s.extent.MinX) << ".." << int(s.extent.MaxX);
-        c.out << std::setw(7) << s.slots << "  " << std::left << std::setw(8) << size.str() << std::setw(9)
+        c.out << std::setw(7) << s.slots << "  " << std::left << std::setw(9) << size.str() << std::setw(9)
               << columns.str() << int(s.extent.MinY) << ".." << int(s.extent.MaxY) << std::right << '\n';
     }
     if (status != ExitOk)

@@ -83,9 +83,9 @@ TEST_F(TemplatesCommandTest, addedTemplatesAreCentredListedAndShown)
 
     const Result list = run({"list"});
     EXPECT_EQ(list.status, 0);
-    EXPECT_EQ(list.out, "  No.  Slots   Size    Columns  Rows\n"
-                        "    1      4  5 x 5   22..26   17..21\n"
-                        "    2      2  5 x 3   22..26   18..20\n");
+    EXPECT_EQ(list.out, "  No.  Slots  Size     Columns  Rows\n"
+                        "    1      4  5 x 5    22..26   17..21\n"
+                        "    2      2  5 x 3    22..26   18..20\n");
 
     const Result shown = run({"show", "1"});
     EXPECT_EQ(shown.status, 0);
