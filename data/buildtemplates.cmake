@@ -10,12 +10,10 @@ endforeach()
 
 file(REMOVE_RECURSE "${STAGING}")
 file(MAKE_DIRECTORY "${STAGING}")
-# An empty set makes the staging directory count as seeded, so the tool copies nothing into it.
-file(WRITE "${STAGING}/grating.dat" "")
 
 foreach(text IN LISTS TEXTS)
     execute_process(
-        COMMAND "${CLI}" --data-dir "${STAGING}" templates add "${text}"
+        COMMAND "${CLI}" --no-seed --data-dir "${STAGING}" templates add "${text}"
         RESULT_VARIABLE result
         OUTPUT_QUIET
         ERROR_VARIABLE error)
