@@ -14,16 +14,29 @@ void clearCell(const View &g, int u, int w)
     g.cell(u, w) = model::Cell{};
 }
 
-// Two letters of slots across this one would stay side by side once it is gone: cell d and the
-// cell after it, both still letters of crossing slots with no word along this direction joining
-// them.
+// A first cell that a slot across passes through stays a letter of that slot.
+bool startLiesInSlotAcross(const View &g, int c, int w)
+{
+    return g.is(c, w - 1, "vVxX");
+}
+
+// Whether cell `c` of the slot starting at `u` remains a letter once the slot is gone: the cells
+// that slots across pass through or start at. The cell after the slot is not the slot's own.
+bool remainsLetter(const View &g, int u, int w, int c, int length)
+{
+    if (c == u + length)
+        return model::isLetterKind(g.kind(c, w));
+    return g.is(c, w, "Vx") ||
+           (c == u && (g.is(c, w, "X") || (g.is(c, w, "G") && startLiesInSlotAcross(g, c, w))));
+}
+
+// Two letters of slots across this one would be left side by side with no word joining them.
+// Grids built under the neighbour rules meet this only where a slot across ends beside one that
+// starts (a staircase); grids from elsewhere may hold any such pair.
 bool strandsCrossingLetters(const View &g, int u, int w, int length)
 {
-    for (int d = 0; d < length; ++d) {
-        const int c = u + d;
-        if ((g.is(c, w, "V") && g.is(c + 1, w, "x")) || (g.is(c, w, "x") && g.is(c + 1, w, "V")) ||
-            (g.is(c, w, "G") && g.is(c + 1, w, "V") && g.is(c, w - 1, "v")) ||
-            (g.is(c, w, "X") && g.is(c + 1, w, "x")))
+    for (int c = u; c < u + length; ++c) {
+        if (remainsLetter(g, u, w, c, length) && remainsLetter(g, u, w, c + 1, length))
             return true;
     }
     return false;
@@ -35,8 +48,7 @@ void removeSlot(const View &g, int u, int w, int length)
         const int c = u + d;
         switch (g.kind(c, w)) {
         case 'G':
-            // The first cell stays a letter when a slot across passes through it.
-            if (g.is(c, w - 1, "vVxX")) {
+            if (startLiesInSlotAcross(g, c, w)) {
                 g.setKind(c, w, 'v');
                 g.ownLength(c, w) = 0;
             } else {

@@ -28,6 +28,39 @@ GridCells staircase()
     return cells;
 }
 
+// A grid grown at random by the editing functions, as a user clicking around would.
+GridCells randomGrid(std::mt19937 &random, int steps)
+{
+    GridCells cells;
+    for (int step = 0; step < steps; ++step) {
+        const int x = std::uniform_int_distribution(1, 47)(random);
+        const int y = std::uniform_int_distribution(1, 37)(random);
+        const auto direction = step % 2 ? Direction::Horizontal : Direction::Vertical;
+        if (step % 7 == 6)
+            (void)deleteSlot(cells, direction, x, y);
+        else
+            (void)addSlot(cells, direction, x, y, std::uniform_int_distribution(3, 14)(random));
+    }
+    return cells;
+}
+
+// The refusal of deleting the horizontal slot at (x, y) as the four pairs of neighbouring kinds
+// that can meet along a slot of a grid built under the neighbour rules.
+bool refusedByTheFourPairs(const GridCells &cells, int x, int y)
+{
+    const auto kind = [&](int cx, int cy) {
+        return cells(cx, cy).Kind;
+    };
+    for (int d = 0; d < cells(x, y).HLen; ++d) {
+        const char c = kind(x + d, y);
+        const char r = kind(x + d + 1, y);
+        if ((c == 'V' && r == 'x') || (c == 'x' && r == 'V') ||
+            (c == 'G' && r == 'V' && kind(x + d, y - 1) == 'v') || (c == 'X' && r == 'x'))
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TEST(SlotEditingTest, addingMarksTheCellsAndReportsThem)
@@ -112,6 +145,30 @@ TEST(SlotEditingTest, staircaseIsDeletedOnlyAfterItsCrossingSlot)
     EXPECT_EQ(deleteSlot(side, Direction::Vertical, 9, 5).status, EditStatus::CrossingsFirst);
 }
 
+TEST(SlotEditingTest, deletingNeverLeavesLettersOfCrossingSlotsSideBySide)
+{
+    // A 3 x 3 block read from text, its last row running on into a slot with a vertical tail.
+    // Taking out any row or column of the block would leave letters of the slots across side by
+    // side with no word joining them; the tail strands nothing.
+    const auto parse = parseTemplateText("***....\n"
+                                         "***....\n"
+                                         "*******\n"
+                                         ".....*.\n"
+                                         ".....*.\n");
+    ASSERT_EQ(parse.templates.size(), 1u);
+    GridCells cells = parse.templates[0].cells;
+    const GridCells before = cells;
+    for (int y = 1; y <= 3; ++y)
+        EXPECT_EQ(deleteSlot(cells, Direction::Horizontal, 1, y).status, EditStatus::CrossingsFirst) << y;
+    for (int x = 1; x <= 3; ++x)
+        EXPECT_EQ(deleteSlot(cells, Direction::Vertical, x, 1).status, EditStatus::CrossingsFirst) << x;
+    EXPECT_EQ(cells, before);
+
+    ASSERT_TRUE(deleteSlot(cells, Direction::Vertical, 6, 3).isDone());
+    EXPECT_EQ(cells(6, 3), (Cell{'g', 0, 0, 0}));
+    EXPECT_EQ(cells(6, 4), Cell{});
+}
+
 TEST(SlotEditingTest, deletingWhereNoSlotStartsChangesNothing)
 {
     GridCells cells = GridBuilder().horizontal(3, 3, 4).cells();
@@ -131,16 +188,7 @@ TEST(SlotEditingTest, slotsTouchOnlyWhereTheyCross)
     // exactly one slot: the text of the grid reads back as the same grid.
     std::mt19937 random(7);
     for (int round = 0; round < 60; ++round) {
-        GridCells cells;
-        for (int step = 0; step < 400; ++step) {
-            const int x = std::uniform_int_distribution(1, 47)(random);
-            const int y = std::uniform_int_distribution(1, 37)(random);
-            const auto direction = step % 2 ? Direction::Horizontal : Direction::Vertical;
-            if (step % 7 == 6)
-                (void)deleteSlot(cells, direction, x, y);
-            else
-                (void)addSlot(cells, direction, x, y, std::uniform_int_distribution(3, 14)(random));
-        }
+        const GridCells cells = randomGrid(random, 400);
         const auto extent = klettra::model::letterExtent(cells);
         if (extent.isEmpty())
             continue;
@@ -151,4 +199,26 @@ TEST(SlotEditingTest, slotsTouchOnlyWhereTheyCross)
         ASSERT_EQ(parse.templates.size(), 1u);
         ASSERT_EQ(parse.templates[0].cells, expected) << writeTemplateText(cells);
     }
+}
+
+TEST(SlotEditingTest, deletionIsRefusedExactlyAtTheStaircasesOfRuleBuiltGrids)
+{
+    std::mt19937 random(11);
+    int refusals = 0;
+    for (int round = 0; round < 60; ++round) {
+        const GridCells cells = randomGrid(random, 400);
+        for (int y = 1; y <= 37; ++y) {
+            for (int x = 1; x <= 47; ++x) {
+                if (cells(x, y).Kind != 'G' && cells(x, y).Kind != 'X')
+                    continue;
+                GridCells copy = cells;
+                const bool refused =
+                    deleteSlot(copy, Direction::Horizontal, x, y).status == EditStatus::CrossingsFirst;
+                ASSERT_EQ(refused, refusedByTheFourPairs(cells, x, y)) << x << "," << y << "\n"
+                                                                       << writeTemplateText(cells);
+                refusals += refused ? 1 : 0;
+            }
+        }
+    }
+    EXPECT_GT(refusals, 0);
 }
