@@ -1,5 +1,6 @@
 #include "cli/templatescommand.h"
 
+#include <filesystem>
 #include <iomanip>
 #include <ostream>
 #include <sstream>
@@ -171,6 +172,9 @@ int exportTemplates(CliContext &c, const std::string &which)
 
 int addTemplates(CliContext &c, const std::string &fileName)
 {
+    std::error_code ec;
+    if (std::filesystem::file_size(fileName, ec) > MaxTemplateFileSize && !ec)
+        return c.fail(fileName + " is larger than 16 MiB; it is no template file");
     const auto bytes = base::readWholeFile(fileName, MaxTemplateFileSize);
     if (!bytes)
         return c.fail("cannot read " + fileName);

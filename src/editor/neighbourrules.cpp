@@ -1,5 +1,6 @@
 #include "editor/neighbourrules.h"
 
+#include "editor/orientedgrid.h"
 #include "model/gridcells.h"
 
 namespace klettra::editor {
@@ -17,10 +18,10 @@ bool startIsBlocked(const View &g, int u, int w)
 {
     const bool onEmptyCell = g.is(u, w, "WB");
     return g.is(u, w, "GX")                             // a slot of this direction starts here
-           || (g.is(u, w, "V") && g.is(u - 1, w, "Gg")) // it would extend the slot on the left
+           || (g.is(u, w, "V") && g.is(u - 1, w, "Gg")) // the cell already lies in such a slot
            || (onEmptyCell && g.is(u, w - 1, "gxv"))    // letter above a cell that becomes one
            || g.is(u, w - 1, "GX")                      // a parallel slot starts just above
-           || g.is(u, w + 1, "gGXV")                    // letters below that no word joins
+           || g.is(u, w + 1, "gGXV")                    // a letter below that no word joins
            || g.is(u - 1, w, "gxvV")                    // a letter right before the first cell
            || g.is(u + 1, w, "G");                      // a slot starts right after this cell
 }

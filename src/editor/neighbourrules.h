@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "editor/orientedgrid.h"
+#include "editor/direction.h"
 #include "model/board.h"
 
 namespace klettra::model {

@@ -3,13 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
+#include "editor/direction.h"
 #include "model/board.h"
 #include "model/gridcells.h"
 
 namespace klettra::editor {
-
-/// The two directions a slot can run in.
-enum class Direction { Horizontal, Vertical };
 
 /// The cell map seen along one direction. Coordinates are (along, across): for horizontal slots
 /// that is (x, y); for vertical slots rows and columns swap, and so do the letters of the two

@@ -1,6 +1,7 @@
 #include "editor/slotediting.h"
 
 #include "editor/neighbourrules.h"
+#include "editor/orientedgrid.h"
 #include "model/gridcells.h"
 
 namespace klettra::editor {

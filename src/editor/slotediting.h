@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/orientedgrid.h"
+#include "editor/direction.h"
 #include "model/board.h"
 
 namespace klettra::model {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/orientedgrid.h"
+#include "editor/direction.h"
 #include "model/gridcells.h"
 
 namespace klettra::model {

@@ -1,3 +1,4 @@
+#include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -123,6 +124,9 @@ TEST_F(TemplatesCommandTest, faultyFileAddsNothingAndNamesTheLine)
     EXPECT_EQ(run({"add", file("empty.txt", "; nothing here\n")}).status, 1);
     EXPECT_EQ(run({"add", (m_dir / "missing.txt").string()}).status, 1);
     EXPECT_EQ(run({"add", m_dir.path().string()}).status, 1);
+    const std::string huge = file("huge.txt", Ring);
+    std::filesystem::resize_file(huge, 17u << 20);
+    EXPECT_NE(run({"add", huge}).err.find("larger than 16 MiB"), std::string::npos);
     EXPECT_EQ(set(), before);
 }
 
