@@ -174,7 +174,7 @@ int addTemplates(CliContext &c, const std::string &fileName)
 {
     std::error_code ec;
     if (std::filesystem::file_size(fileName, ec) > MaxTemplateFileSize && !ec)
-        return c.fail(fileName + " is larger than 16 MiB; it is no template file");
+        return c.fail(fileName + " is larger than 16 MiB, too large for a template file");
     const auto bytes = base::readWholeFile(fileName, MaxTemplateFileSize);
     if (!bytes)
         return c.fail("cannot read " + fileName);
