@@ -1,11 +1,10 @@
 #include <filesystem>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
-#include "cli/cli.h"
+#include "clirunner.h"
 #include "editor/templatefinishing.h"
 #include "editor/templatetext.h"
 #include "model/gridcells.h"
@@ -13,7 +12,9 @@
 #include "support/tempdir.h"
 #include "support/testdata.h"
 
+using klettra::test::CliRun;
 using klettra::test::readBytes;
+using klettra::test::runCli;
 using klettra::test::TempDir;
 using klettra::test::writeBytes;
 using klettra::test::writeText;
@@ -33,30 +34,14 @@ const std::string Cross = "; Cross\n"
                           "*****\n"
                           "..*..\n";
 
-struct Result
-{
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-// A data directory of its own, seeded with an empty template set so that nothing bundled is
-// copied into it.
+// A data directory of its own, empty, so that nothing bundled is in the way.
 class TemplatesCommandTest : public ::testing::Test
 {
 protected:
-    TemplatesCommandTest() { writeBytes(m_dir / "grating.dat", {}); }
-
-    Result run(std::vector<std::string> args, const TempDir *dir = nullptr)
+    CliRun run(std::vector<std::string> args, const TempDir *dir = nullptr)
     {
-        args.insert(args.begin(), {"--data-dir", (dir ? *dir : m_dir).path().string(), "templates"});
-        std::ostringstream out;
-        std::ostringstream err;
-        Result r;
-        r.status = klettra::cli::run(args, out, err);
-        r.out = out.str();
-        r.err = err.str();
-        return r;
+        args.insert(args.begin(), "templates");
+        return runCli(dir ? *dir : m_dir, std::move(args));
     }
 
     std::string file(const std::string &name, const std::string &text)
@@ -76,19 +61,19 @@ TEST_F(TemplatesCommandTest, addedTemplatesAreCentredListedAndShown)
 {
     EXPECT_EQ(run({"list"}).out, "The set holds no templates.\n");
 
-    const Result added = run({"add", file("two.txt", Ring + "\n" + Cross)});
+    const CliRun added = run({"add", file("two.txt", Ring + "\n" + Cross)});
     ASSERT_EQ(added.status, 0) << added.err;
     EXPECT_EQ(added.out, "Added template 1: 4 slots, 5 x 5 (Ring)\n"
                          "Added template 2: 2 slots, 5 x 3 (Cross)\n");
     EXPECT_EQ(set().size(), 2 * Record);
 
-    const Result list = run({"list"});
+    const CliRun list = run({"list"});
     EXPECT_EQ(list.status, 0);
     EXPECT_EQ(list.out, "  No.  Slots  Size     Columns  Rows\n"
                         "    1      4  5 x 5    22..26   17..21\n"
                         "    2      2  5 x 3    22..26   18..20\n");
 
-    const Result shown = run({"show", "1"});
+    const CliRun shown = run({"show", "1"});
     EXPECT_EQ(shown.status, 0);
     EXPECT_EQ(shown.out, "*****\n*###*\n*###*\n*###*\n*****\n");
 }
@@ -96,14 +81,13 @@ TEST_F(TemplatesCommandTest, addedTemplatesAreCentredListedAndShown)
 TEST_F(TemplatesCommandTest, exportedSetAddsUpToTheSameFile)
 {
     ASSERT_EQ(run({"add", file("two.txt", Ring + "\n" + Cross)}).status, 0);
-    const Result one = run({"export", "2"});
+    const CliRun one = run({"export", "2"});
     EXPECT_EQ(one.status, 0);
     EXPECT_EQ(one.out, "; Template 2: 2 slots, 5 x 3\n..*..\n*****\n..*..\n");
 
-    const Result all = run({"export", "all"});
+    const CliRun all = run({"export", "all"});
     ASSERT_EQ(all.status, 0);
     TempDir other;
-    writeBytes(other / "grating.dat", {});
     ASSERT_EQ(run({"add", file("all.txt", all.out)}, &other).status, 0);
     EXPECT_EQ(readBytes(other / "grating.dat"), set());
 }
@@ -114,7 +98,7 @@ TEST_F(TemplatesCommandTest, faultyFileAddsNothingAndNamesTheLine)
     const auto before = set();
 
     const std::string path = file("bad.txt", Ring + "\n; Two letters\n..*..\n.**..\n..*..\n");
-    const Result bad = run({"add", path});
+    const CliRun bad = run({"add", path});
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.out, "");
     EXPECT_EQ(bad.err, "klettra-cli: " + path +
@@ -141,12 +125,12 @@ TEST_F(TemplatesCommandTest, fullSetRefusesWholeFiles)
     }
     writeBytes(m_dir / "grating.dat", bytes);
 
-    const Result two = run({"add", file("two.txt", Ring + "\n" + Cross)});
+    const CliRun two = run({"add", file("two.txt", Ring + "\n" + Cross)});
     EXPECT_EQ(two.status, 1);
     EXPECT_NE(two.err.find("Уже создано максимальное количество сеток!"), std::string::npos);
     EXPECT_EQ(set(), bytes);
 
-    const Result one = run({"add", file("one.txt", Ring)});
+    const CliRun one = run({"add", file("one.txt", Ring)});
     EXPECT_EQ(one.status, 0);
     EXPECT_EQ(one.out, "Added template 255: 4 slots, 5 x 5 (Ring)\n");
     EXPECT_EQ(run({"add", file("more.txt", Cross)}).status, 1);
@@ -165,7 +149,7 @@ TEST_F(TemplatesCommandTest, wrongArgumentsAndMissingOrDamagedTemplates)
                                                                   {"export", "-1"},
                                                                   {"add"},
                                                                   {"add", "a", "b"}}) {
-        const Result r = run(args);
+        const CliRun r = run(args);
         EXPECT_EQ(r.status, 2) << testing::PrintToString(args);
         EXPECT_NE(r.err.find("klettra-cli: "), std::string::npos);
     }
@@ -178,11 +162,11 @@ TEST_F(TemplatesCommandTest, wrongArgumentsAndMissingOrDamagedTemplates)
     auto bytes = set();
     bytes.resize(2 * Record, 'Z');
     writeBytes(m_dir / "grating.dat", bytes);
-    const Result list = run({"list"});
+    const CliRun list = run({"list"});
     EXPECT_EQ(list.status, 1);
     EXPECT_NE(list.out.find("    2  damaged\n"), std::string::npos);
     EXPECT_EQ(run({"show", "2"}).status, 1);
-    const Result all = run({"export", "all"});
+    const CliRun all = run({"export", "all"});
     EXPECT_EQ(all.status, 1);
     EXPECT_EQ(all.out, "");
 }
