@@ -6,7 +6,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-dev}
-cmake --build "$build" -j2 --target klettra-screenshots
+cmake --build "$build" -j2 --target klettra-screenshots klettra_bundled_dictionaries klettra_bundled_templates
 data=$(mktemp -d)
 trap 'rm -rf "$data"' EXIT
 mkdir -p screenshots

@@ -23,10 +23,7 @@ namespace {
 bool screenIsLargeEnough()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return false;
-    const QSize size = screen->size();
-    return size.width() >= 800 && size.height() >= 600;
+    return screen && ui::isScreenLargeEnough(screen->size());
 }
 
 void showStartupError(const QString &text)

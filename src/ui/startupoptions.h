@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <optional>
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -21,5 +22,11 @@ struct StartupOptions
     static StartupOptions parse(const QStringList &args);
     static QString usage();
 };
+
+/// The program needs a screen of at least 800 x 600 pixels.
+constexpr bool isScreenLargeEnough(QSize screen)
+{
+    return screen.width() >= 800 && screen.height() >= 600;
+}
 
 } // namespace klettra::ui

@@ -34,5 +34,14 @@ TEST(StartupOptionsTest, badArgumentsAreErrorsNotIgnored)
     EXPECT_TRUE(StartupOptions::parse({QStringLiteral("--help")}).showUsage);
 }
 
+TEST(StartupOptionsTest, screenMustBeAtLeastSvga)
+{
+    EXPECT_TRUE(ui::isScreenLargeEnough(QSize(800, 600)));
+    EXPECT_TRUE(ui::isScreenLargeEnough(QSize(1024, 768)));
+    EXPECT_FALSE(ui::isScreenLargeEnough(QSize(799, 600)));
+    EXPECT_FALSE(ui::isScreenLargeEnough(QSize(800, 599)));
+    EXPECT_FALSE(ui::isScreenLargeEnough(QSize(640, 480)));
+}
+
 } // namespace
 } // namespace klettra::test
