@@ -1,11 +1,12 @@
 #include "cli/cli.h"
 
-#include "app/datadir.h"
-#include "cli/clicontext.h"
-
 #include <functional>
 #include <map>
 #include <ostream>
+
+#include "app/datadir.h"
+#include "cli/clicontext.h"
+#include "cli/dictcommand.h"
 
 namespace klettra::cli {
 
@@ -22,17 +23,20 @@ struct Command
 const std::map<std::string, Command> &commands()
 {
     static const std::map<std::string, Command> table = {
+        {"dict", {DictSynopsis, runDictCommand}},
     };
     return table;
 }
 
 void printUsage(std::ostream &out)
 {
-    out << "Usage: klettra-cli [--data-dir DIR] COMMAND [ARGUMENTS]\n\nCommands:\n";
+    out << "Usage: klettra-cli [--data-dir DIR] [--no-seed] COMMAND [ARGUMENTS]\n\nCommands:\n";
     for (const auto &[name, command] : commands())
         out << "  " << command.synopsis << '\n';
     out << "\nThe data directory holds the templates (grating.dat) and the dictionaries (*.db).\n"
-           "Default: the program's directory, or KLETTRA_DATA_DIR when set.\n";
+           "Default: the program's directory, or KLETTRA_DATA_DIR when set.\n"
+           "An empty data directory receives the bundled dictionaries and templates, unless\n"
+           "--no-seed is given.\n";
 }
 
 } // namespace
@@ -40,11 +44,16 @@ void printUsage(std::ostream &out)
 int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &err, bool errIsTerminal)
 {
     std::optional<std::filesystem::path> dataDirArg;
+    bool seed = true;
     std::size_t i = 0;
     for (; i < args.size() && args[i].starts_with("--"); ++i) {
         if (args[i] == "--help") {
             printUsage(out);
             return ExitOk;
+        }
+        if (args[i] == "--no-seed") {
+            seed = false;
+            continue;
         }
         if (args[i] == "--data-dir" && i + 1 < args.size()) {
             dataDirArg = args[++i];
@@ -75,7 +84,9 @@ int run(const std::vector<std::string> &args, std::ostream &out, std::ostream &e
         .errIsTerminal = errIsTerminal,
     };
     std::string error;
-    if (!app::prepareDataDir(dataDir, app::bundledDataDir(exeDir), error))
+    // Without a bundled directory to copy from, preparing only makes sure the directory exists.
+    const auto bundledDir = seed ? app::bundledDataDir(exeDir) : std::filesystem::path();
+    if (!app::prepareDataDir(dataDir, bundledDir, error))
         return context.fail(error);
     return found->second.run(context);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -14,6 +15,15 @@ enum class Field {
     Slovo,    ///< "Слово": the word, primary key, ascending
     Opisanie, ///< "Описание": the clue, may be empty
 };
+
+/// Longest dictionary name in bytes: the name plus ".db-journal" and the temporary names used
+/// while a table is created must stay within a file name's 255 bytes.
+constexpr std::size_t MaxSlovarNameBytes = 200;
+
+/// True for a name the program may give a dictionary: not empty, not starting with '.', without
+/// '/', '\\', '*', '?' or control characters, at most `MaxSlovarNameBytes` long. Such a name is one
+/// file name in the data directory and survives the settings' "*name*name" list.
+bool isValidSlovarName(std::string_view name);
 
 /// A remembered entry of an open table (see `SlovarTable::mark`).
 struct TableMark
@@ -74,16 +84,19 @@ public:
     void edit();
     /// Sets a field of the entry being inserted or changed (Windows-1251 text).
     void setField(Field field, std::string_view value);
-    /// Stores the pending entry and makes it current. Fails, storing nothing, for a word that
-    /// another entry already has, an empty word, or when nothing is pending.
+    /// Stores the pending entry and makes it current. Fails, storing nothing and keeping the entry
+    /// pending, for a word that another entry already has, an empty word, a word longer than 14 or
+    /// a clue longer than 255 characters, a read-only file, or when nothing is pending.
     [[nodiscard]] bool post();
     /// Drops the pending entry.
     void cancel();
 
-    /// Removes the current entry; the following entry becomes current.
+    /// Removes the current entry; the following entry becomes current, or after the last entry the
+    /// new last one, so the table is at its end only once it is empty.
     [[nodiscard]] bool remove();
 
-    /// Makes every posted change durable on disk.
+    /// Makes every posted change durable on disk. False, with the reason in `lastError`, when they
+    /// could not be saved; after a full disk they are lost.
     [[nodiscard]] bool flush();
 
     /// Remembers the current entry; `gotoMark` makes it current again, also after other
