@@ -25,7 +25,7 @@ std::filesystem::path nounListPath()
         return givenPath();
     if (const char *env = std::getenv("KLETTRA_NOUNS_LARGE"); env && *env)
         return env;
-    return "/work/shared/data/dictionaries/nouns-large.txt";
+    return KLETTRA_NOUNS_LARGE;
 }
 
 void takeNounListArgument(int &argc, char **argv)

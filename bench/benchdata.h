@@ -7,7 +7,7 @@
 namespace klettra::bench {
 
 /// The large noun list the benchmarks read: given by --nouns=PATH, else by the environment
-/// variable KLETTRA_NOUNS_LARGE, else the shared copy on the development machine.
+/// variable KLETTRA_NOUNS_LARGE, else the path the build was configured with.
 std::filesystem::path nounListPath();
 
 /// Removes --nouns=PATH from the arguments (before Google Benchmark sees them) and remembers it.

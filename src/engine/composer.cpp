@@ -89,7 +89,7 @@ StepResult Composer::makeStep()
     }
 
     const auto pick = m_found[m_random.below(static_cast<std::uint32_t>(k))];
-    m_filler->PutWord(m_index.pool().group(slot.Len)[pick], s);
+    m_filler->PutWord(m_index.pool().entry(slot.Len, pick), s);
     if (m_filler->PutCount() < m_model.slotCount())
         return {StepAction::WordPlaced, s};
     if (m_params.removeRepeats) {

@@ -34,13 +34,13 @@ PatternIndex::PatternIndex(const WordPool &pool)
     : m_pool(&pool)
 {
     for (std::size_t length = MinWordLength; length <= MaxWordLength; ++length) {
-        const auto &words = pool.group(static_cast<int>(length));
+        const int len = static_cast<int>(length);
         Group &g = m_groups[length];
-        g.words = words.size();
+        g.words = pool.PoolCount(len);
         g.blocks = (g.words + 63) / 64;
         g.bits.assign(length * LetterCount * g.blocks, 0);
-        for (std::size_t w = 0; w < words.size(); ++w) {
-            const auto word = words[w].Word.view();
+        for (std::size_t w = 0; w < g.words; ++w) {
+            const auto word = pool.word(len, w);
             for (std::size_t pos = 0; pos < length; ++pos) {
                 // The pool only holds words of pool letters; anything else would be a bug upstream.
                 const std::size_t letter = letterCode(word[pos]);
@@ -90,12 +90,20 @@ std::size_t PatternIndex::FindWords(std::string_view pattern, std::vector<std::u
     return found.size();
 }
 
+std::size_t PatternIndex::memoryUsage() const
+{
+    std::size_t bytes = 0;
+    for (const Group &g : m_groups)
+        bytes += g.bits.capacity() * sizeof(std::uint64_t);
+    return bytes;
+}
+
 std::size_t findWordsByScan(const WordPool &pool, std::string_view pattern, std::vector<std::uint32_t> &found)
 {
     found.clear();
-    const auto &words = pool.group(static_cast<int>(pattern.size()));
-    for (std::size_t w = 0; w < words.size(); ++w) {
-        const auto word = words[w].Word.view();
+    const int length = static_cast<int>(pattern.size());
+    for (std::size_t w = 0; w < pool.PoolCount(length); ++w) {
+        const auto word = pool.word(length, w);
         bool fits = true;
         for (std::size_t pos = 0; pos < pattern.size() && fits; ++pos)
             fits = pattern[pos] == ' ' || pattern[pos] == word[pos];

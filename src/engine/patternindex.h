@@ -20,11 +20,14 @@ public:
 
     const WordPool &pool() const { return *m_pool; }
 
-    /// Fills `found` with the positions, in `pool().group(pattern.size())`, of every word that
+    /// Fills `found` with the positions in its length group of `pool()` of every word that
     /// fits `pattern`, in pool order, and returns how many there are. A space in the pattern is an
     /// open cell; every other byte must be matched exactly (no case folding, Е is not Ё), so a byte
     /// that is no pool letter fits nothing. A pattern of a length without a group fits nothing.
     std::size_t FindWords(std::string_view pattern, std::vector<std::uint32_t> &found) const;
+
+    /// Bytes the bit sets take.
+    std::size_t memoryUsage() const;
 
 private:
     struct Group

@@ -72,12 +72,11 @@ bool LoadWords(const std::filesystem::path &dataDir, const std::vector<std::stri
     // Batches small enough for a progress display to move smoothly.
     constexpr std::size_t BatchSize = 512;
     WordLoader loader(dataDir, usedSlovars, skipUnclued, pool);
-    while (loader.step(BatchSize)) {
+    while (!loader.isFinished()) {
+        loader.step(BatchSize);
         if (progress && !progress(loader.recordsRead()))
             loader.cancel();
     }
-    if (progress && !loader.isCancelled())
-        progress(loader.recordsRead());
     return !loader.isCancelled();
 }
 

@@ -54,8 +54,9 @@ private:
     bool m_cancelled = false;
 };
 
-/// `LoadWords`: runs a loader to the end. `progress`, when given, is called after each batch with
-/// the records read so far and cancels the load by returning false. Returns false when cancelled.
+/// `LoadWords`: runs a loader to the end. `progress`, when given, is called after each batch of
+/// 512 records with the records read so far, and cancels the rest of the load by returning false.
+/// Returns false when the load was cancelled before its end.
 bool LoadWords(const std::filesystem::path &dataDir, const std::vector<std::string> &usedSlovars,
                bool skipUnclued, WordPool &pool,
                const std::function<bool(std::size_t recordsRead)> &progress = {});

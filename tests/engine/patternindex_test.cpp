@@ -17,7 +17,7 @@ std::vector<std::string> wordsAt(const WordPool &pool, int length, const std::ve
 {
     std::vector<std::string> words;
     for (const auto i : found)
-        words.push_back(pool.group(length)[i].Word.str());
+        words.emplace_back(pool.word(length, i));
     return words;
 }
 
@@ -49,11 +49,12 @@ TEST(WordPoolTest, keepsTheOrderAndEveryDuplicateAndCutsLongClues)
     ASSERT_TRUE(pool.add(cp("КОТ"), "first"));
     ASSERT_TRUE(pool.add(cp("ДОМ"), longClue));
     ASSERT_TRUE(pool.add(cp("КОТ"), "second"));
-    const auto &group = pool.group(3);
-    ASSERT_EQ(group.size(), 3u);
-    EXPECT_EQ(group[0].Clue.str(), "first");
-    EXPECT_EQ(group[1].Clue.size(), 255u);
-    EXPECT_EQ(group[2].Clue.str(), "second");
+    ASSERT_EQ(pool.PoolCount(3), 3u);
+    EXPECT_EQ(pool.clue(3, 0), "first");
+    EXPECT_EQ(pool.clue(3, 1), longClue.substr(0, 255));
+    EXPECT_EQ(pool.clue(3, 2), "second");
+    EXPECT_EQ(pool.entry(3, 2),
+              (TPoolWord{klettra::text::WordString(cp("КОТ")), klettra::text::ClueString("second")}));
 }
 
 TEST(PatternIndexTest, answersTheBasicPatterns)
@@ -145,4 +146,24 @@ TEST(PatternIndexTest, matchesThePlainScanOnRandomPoolsAndPatterns)
             }
         }
     }
+}
+
+TEST(PatternIndexTest, holdsMoreThan65536WordsOfOneLength)
+{
+    // Distinct five-letter words counting up in a 32-letter alphabet.
+    WordPool pool;
+    constexpr std::uint32_t count = 70'000;
+    std::string last;
+    for (std::uint32_t n = 0; n < count; ++n) {
+        std::string word;
+        for (std::uint32_t v = n, i = 0; i < 5; ++i, v /= 32)
+            word += static_cast<char>(0xC0 + v % 32);
+        ASSERT_TRUE(pool.add(word, ""));
+        last = word;
+    }
+    const PatternIndex index(pool);
+    std::vector<std::uint32_t> found;
+    ASSERT_EQ(index.FindWords(last, found), 1u);
+    EXPECT_EQ(found.front(), count - 1);
+    EXPECT_EQ(index.FindWords("     ", found), count);
 }
