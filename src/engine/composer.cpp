@@ -15,6 +15,13 @@ Composer::Composer(model::Model &model, const PatternIndex &index)
     , m_index(index)
 {}
 
+void Composer::setObserver(ComposerObserver *observer)
+{
+    m_observer = observer;
+    if (m_filler)
+        m_filler->setObserver(observer);
+}
+
 void Composer::start(const CompositionParams &params)
 {
     m_params = params;

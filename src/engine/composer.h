@@ -46,7 +46,8 @@ class Composer
 public:
     Composer(model::Model &model, const PatternIndex &index);
 
-    void setObserver(ComposerObserver *observer) { m_observer = observer; }
+    /// Who hears of every placed and emptied word, status text, progress and ending; may be null.
+    void setObserver(ComposerObserver *observer);
 
     /// Starts composing the model's current grid: recomputes the extent, resets the crossword and
     /// derives the slots. A grid without slots is complete at once.

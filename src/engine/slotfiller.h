@@ -24,6 +24,8 @@ public:
     /// towards `PutCount`. `observer` may be null.
     explicit SlotFiller(model::Model &model, ComposerObserver *observer = nullptr);
 
+    void setObserver(ComposerObserver *observer) { m_observer = observer; }
+
     model::Model &model() { return m_model; }
     const model::Model &model() const { return m_model; }
 
