@@ -134,6 +134,7 @@ int Composer::chooseSlot()
         target = lengthOf(std::ranges::min(m_emptySlots, {}, lengthOf));
         break;
     default:
+        // The length of a random empty slot: lengths are weighted by how many empty slots have them.
         target = lengthOf(m_emptySlots[m_random.below(static_cast<std::uint32_t>(m_emptySlots.size()))]);
         break;
     }
