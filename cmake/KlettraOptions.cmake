@@ -14,6 +14,10 @@ if(KLETTRA_SANITIZE)
         -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
     target_link_options(klettra_options INTERFACE -fsanitize=address,undefined)
 endif()
+if(KLETTRA_BUILD_FUZZ)
+    # Coverage feedback for libFuzzer in every library; the fuzz programs link the fuzzer itself.
+    target_compile_options(klettra_options INTERFACE -fsanitize=fuzzer-no-link)
+endif()
 
 # The Qt-free core adds -Wconversion: byte arithmetic on Windows-1251 text and one-byte
 # counters deserves it.

@@ -40,7 +40,10 @@ bool writeFileAtomically(const std::filesystem::path &target, std::span<const st
     std::filesystem::path dir = target.parent_path();
     if (dir.empty())
         dir = ".";
-    std::string pattern = (dir / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string name = ".";
+    name += target.filename().string();
+    name += ".XXXXXX";
+    std::string pattern = (dir / name).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) {
         setError(error, "cannot create a temporary file in " + dir.string());

@@ -7,6 +7,8 @@
 #include "app/datadir.h"
 #include "cli/clicontext.h"
 #include "cli/dictcommand.h"
+#include "cli/exporthtmlcommand.h"
+#include "cli/showcommand.h"
 
 namespace klettra::cli {
 
@@ -24,6 +26,8 @@ const std::map<std::string, Command> &commands()
 {
     static const std::map<std::string, Command> table = {
         {"dict", {DictSynopsis, runDictCommand}},
+        {"export-html", {ExportHtmlSynopsis, runExportHtml}},
+        {"show", {ShowSynopsis, runShow}},
     };
     return table;
 }

@@ -1,7 +1,7 @@
-#include "cli/cli.h"
-
 #include <iostream>
 #include <unistd.h>
+
+#include "cli/cli.h"
 
 int main(int argc, char **argv)
 {
