@@ -75,7 +75,7 @@ def composition(runs, used):
     for run in sorted(rows, key=lambda r: int(r["name"].split("/")[1])):
         used.add(run["name"])
         print(f"  {run['name'].split('/')[1]:>8} {run.get('slots', 0):>5.0f} {run.get('steps_per_s', 0):>9.0f}"
-              f" {run.get('median_ms', 0):>10.1f} {run.get('worst_ms', 0):>9.1f} {run.get('incomplete', 0):>10.0f}")
+              f" {run.get('median_ms', 0):>10.2f} {run.get('worst_ms', 0):>9.2f} {run.get('incomplete', 0):>10.0f}")
     rates = [r["steps_per_s"] for r in rows if r.get("steps_per_s")]
     incomplete = sum(r.get("incomplete", 0) for r in rows)
     if rates:
