@@ -9,6 +9,7 @@
 #include "cli/dictcommand.h"
 #include "cli/exporthtmlcommand.h"
 #include "cli/showcommand.h"
+#include "cli/templatescommand.h"
 
 namespace klettra::cli {
 
@@ -28,6 +29,7 @@ const std::map<std::string, Command> &commands()
         {"dict", {DictSynopsis, runDictCommand}},
         {"export-html", {ExportHtmlSynopsis, runExportHtml}},
         {"show", {ShowSynopsis, runShow}},
+        {"templates", {TemplatesSynopsis, runTemplatesCommand}},
     };
     return table;
 }

@@ -11,9 +11,9 @@ void Model::ClearGrid()
     cells.clear();
 }
 
-void Model::ComputeExtent()
+Extent letterExtent(const GridCells &cells)
 {
-    extent = Extent{};
+    Extent extent;
     for (int x = 1; x <= BoardWidth; ++x) {
         for (int y = 1; y <= BoardHeight; ++y) {
             if (!isLetterKind(cells(x, y).Kind))
@@ -24,6 +24,12 @@ void Model::ComputeExtent()
             extent.MaxY = std::max<std::uint8_t>(extent.MaxY, static_cast<std::uint8_t>(y));
         }
     }
+    return extent;
+}
+
+void Model::ComputeExtent()
+{
+    extent = letterExtent(cells);
 }
 
 int Model::CountSlots() const

@@ -24,6 +24,9 @@ struct Extent
     friend bool operator==(const Extent &, const Extent &) = default;
 };
 
+/// The extent of the letter cells of `cells`.
+Extent letterExtent(const GridCells &cells);
+
 /// The one crossword the program works on: the cell map of the template, the slots with their
 /// words and clues, the letters those words put on the board, and the grid extent.
 class Model

@@ -95,6 +95,35 @@ bool TemplateSet::writeRecord(int r, const GridCells &cells)
     return true;
 }
 
+bool TemplateSet::appendTemplates(std::span<const GridCells> templates)
+{
+    std::error_code ec;
+    std::vector<std::uint8_t> bytes;
+    if (std::filesystem::exists(filePath(), ec)) {
+        auto existing = base::readWholeFile(filePath());
+        if (!existing)
+            return false;
+        bytes = std::move(*existing);
+    }
+    // The file decides, not the count read at start: records added since are kept.
+    const std::size_t records = bytes.size() / GridCells::ImageSize;
+    if (records + templates.size() > std::size_t(MaxTemplates))
+        return false;
+    if (templates.empty())
+        return true;
+    // Whatever partial record trails the last whole one is overwritten.
+    bytes.resize(records * GridCells::ImageSize);
+    for (const GridCells &cells : templates) {
+        bytes.resize(bytes.size() + GridCells::ImageSize);
+        cells.writeImage(bytes.data() + bytes.size() - GridCells::ImageSize);
+    }
+    if (!base::writeFileAtomically(filePath(), bytes))
+        return false;
+    RehCount = countRecords(bytes.size());
+    CurReh = RehCount;
+    return true;
+}
+
 bool TemplateSet::deleteTemplate(int n)
 {
     if (n < 1 || n > RehCount)

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <span>
 
 namespace klettra::model {
 
@@ -34,6 +35,11 @@ public:
     /// appends one and makes it current. Fails, changing nothing, for any other r, for a full set,
     /// or when the file cannot be written.
     [[nodiscard]] bool writeRecord(int r, const GridCells &cells);
+
+    /// Appends `templates` in order in one write, so that either all of them are added or none.
+    /// Fails, changing nothing, when the set would grow beyond 255 or the file cannot be written.
+    /// On success the last one added is current.
+    [[nodiscard]] bool appendTemplates(std::span<const GridCells> templates);
 
     /// Removes template `n` (1..RehCount); later templates move down by one. The current number
     /// follows the template it named, or the one before a deleted current template (never below 1).

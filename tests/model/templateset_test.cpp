@@ -176,3 +176,31 @@ TEST(TemplateSetTest, fullDiskKeepsTheSet)
     EXPECT_EQ(readBytes(dir / "grating.dat"), fileOf({1, 2}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1); // no temporary left
 }
+
+TEST(TemplateSetTest, appendingSeveralAddsAllOrNothing)
+{
+    TempDir dir;
+    writeBytes(dir / "grating.dat", fileOf({1}, 100));
+    TemplateSet set(dir.path());
+    set.InitRehSet();
+    const std::vector<GridCells> three = {templateNumber(2), templateNumber(3), templateNumber(4)};
+    {
+        FileSizeLimit disk(Record * 3);
+        EXPECT_FALSE(set.appendTemplates(three));
+    }
+    EXPECT_EQ(readBytes(dir / "grating.dat"), fileOf({1}, 100));
+    EXPECT_EQ(set.RehCount, 1);
+
+    ASSERT_TRUE(set.appendTemplates(three)); // the partial record at the end is overwritten
+    EXPECT_EQ(readBytes(dir / "grating.dat"), fileOf({1, 2, 3, 4}));
+    EXPECT_EQ(set.RehCount, 4);
+    EXPECT_EQ(set.CurReh, 4);
+
+    // 255 templates at most, counted from the file as it is now.
+    writeBytes(dir / "grating.dat", std::vector<std::uint8_t>(Record * 253, 'W'));
+    EXPECT_FALSE(set.appendTemplates(three));
+    EXPECT_EQ(std::filesystem::file_size(dir / "grating.dat"), Record * 253);
+    ASSERT_TRUE(set.appendTemplates(std::vector<GridCells>(2, templateNumber(5))));
+    EXPECT_EQ(set.RehCount, 255);
+    EXPECT_EQ(set.CurReh, 255);
+}
