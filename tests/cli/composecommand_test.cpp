@@ -47,9 +47,12 @@ protected:
     {
         klettra::model::TemplateSet templates(dir.path());
         templates.InitRehSet();
-        ASSERT_TRUE(templates.writeRecord(0, GridBuilder().horizontal(1, 1, 3).vertical(1, 1, 3).number().cells()));
-        ASSERT_TRUE(templates.writeRecord(1, GridBuilder().horizontal(1, 2, 9).vertical(2, 1, 3).number().cells()));
-        ASSERT_TRUE(templates.writeRecord(2, GridBuilder().horizontal(1, 1, 3).horizontal(1, 3, 3).number().cells()));
+        ASSERT_TRUE(
+            templates.writeRecord(0, GridBuilder().horizontal(1, 1, 3).vertical(1, 1, 3).number().cells()));
+        ASSERT_TRUE(
+            templates.writeRecord(1, GridBuilder().horizontal(1, 2, 9).vertical(2, 1, 3).number().cells()));
+        ASSERT_TRUE(
+            templates.writeRecord(2, GridBuilder().horizontal(1, 1, 3).horizontal(1, 3, 3).number().cells()));
         makeDictionary(dir.path(), "Слова", {{"КОТ", "Зверь."}, {"КИТ", "Морской зверь."}});
         makeDictionary(dir.path(), "Один", {{"КОТ", "Зверь."}});
         makeDictionary(dir.path(), "Пустой", {});
@@ -80,9 +83,11 @@ TEST_F(ComposeCommandTest, printsTheFilledGridTheQuestionsAndTheAnswers)
     // The horizontal word runs along row 1, the vertical one down column 1; both are КОТ and
     // КИТ in some order, since a repeat is not allowed.
     const std::string across = lines[0];
-    const std::string down = lines[0].substr(0, 2) + lines[1] + lines[2];
+    // Each Cyrillic letter takes two bytes of UTF-8.
+    const std::string down = lines[0].substr(0, 2) + lines[1].substr(0, 2) + lines[2].substr(0, 2);
     EXPECT_EQ(lines[1].substr(2), "..");
-    EXPECT_TRUE((across == "КОТ" && down == "КИТ..") || (across == "КИТ" && down == "КОТ..")) << r.out;
+    EXPECT_EQ(lines[2].substr(2), "..");
+    EXPECT_TRUE((across == "КОТ" && down == "КИТ") || (across == "КИТ" && down == "КОТ")) << r.out;
     EXPECT_EQ(lines[3], "");
     EXPECT_EQ(lines[4], "По горизонтали:");
     EXPECT_EQ(lines[5], across == "КОТ" ? "1.Зверь.  " : "1.Морской зверь.  ");
@@ -118,7 +123,8 @@ TEST_F(ComposeCommandTest, stopsWithTheEndingsStatusAndExitStatusOne)
     const Result limited = compose({"--template", "3", "--dict", "Один", "--max-steps", "50"});
     EXPECT_EQ(limited.status, 1);
     EXPECT_EQ(limited.err, "Превышено допустимое число шагов. Процесс остановлен.\n");
-    const Result timed = compose({"--template", "3", "--dict", "Один", "--no-repeats", "--time-limit", "0.05"});
+    const Result timed =
+        compose({"--template", "3", "--dict", "Один", "--no-repeats", "--time-limit", "0.05"});
     EXPECT_EQ(timed.status, 1);
     EXPECT_EQ(timed.err, "Превышено допустимое время. Процесс остановлен.\n");
     EXPECT_EQ(compose({"--template", "3", "--dict", "Один", "--repeats"}).status, 0);
@@ -142,11 +148,20 @@ TEST_F(ComposeCommandTest, stopsWithTheEndingsStatusAndExitStatusOne)
 TEST_F(ComposeCommandTest, refusesWrongArgumentsWithStatusTwo)
 {
     const std::vector<std::vector<std::string>> wrong = {
-        {"--priority", "4"},        {"--priority", "x"},    {"--priority"},
-        {"--template", "0"},        {"--template", "256"},  {"--template", "1", "--template-file", "t.txt"},
-        {"--repeats", "--no-repeats"}, {"--keep-unclued", "--skip-unclued"},
-        {"--seed", "-1"},           {"--max-steps", "0"},   {"--time-limit", "soon"},
-        {"--time-limit", "-1"},     {"--quiet=yes"},        {"--bogus"},
+        {"--priority", "4"},
+        {"--priority", "x"},
+        {"--priority"},
+        {"--template", "0"},
+        {"--template", "256"},
+        {"--template", "1", "--template-file", "t.txt"},
+        {"--repeats", "--no-repeats"},
+        {"--keep-unclued", "--skip-unclued"},
+        {"--seed", "-1"},
+        {"--max-steps", "0"},
+        {"--time-limit", "soon"},
+        {"--time-limit", "-1"},
+        {"--quiet=yes"},
+        {"--bogus"},
         {"extra"},
     };
     for (const auto &args : wrong) {
