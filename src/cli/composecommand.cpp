@@ -39,6 +39,34 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+constexpr const char *Help =
+    "Usage: klettra-cli compose [OPTIONS]\n"
+    "\n"
+    "Fills a template with words of the dictionaries so that every crossing agrees, and prints\n"
+    "the filled grid (letters, '.' for background, '#' for enclosed blanks), an empty line, the\n"
+    "questions, an empty line and the answers, in UTF-8. Progress (on a terminal) and the final\n"
+    "status line go to the error stream. Options not given take the settings' defaults.\n"
+    "\n"
+    "  --template N          template N of the set (default: 1)\n"
+    "  --template-file FILE  the one template of a text file ('*' letter cell, '.' background)\n"
+    "  --dict NAME           compose from this dictionary; repeat for several (default: all)\n"
+    "  --priority 1|2|3      fill the longest (1, default) or shortest (2) empty slots first, or\n"
+    "                        slots of a random length (3)\n"
+    "  --repeats             allow a word in two slots\n"
+    "  --no-repeats          replace repeated words until there are none (default)\n"
+    "  --skip-unclued        leave words without a clue out (default)\n"
+    "  --keep-unclued        use words without a clue too\n"
+    "  --seed S              the random seed; the same seed, template and dictionaries give the\n"
+    "                        same crossword (default: from the clock)\n"
+    "  --max-steps K         stop after K steps without a complete crossword\n"
+    "  --time-limit SECONDS  stop after this many seconds without a complete crossword\n"
+    "  --quiet               no progress line\n"
+    "  --out FILE.crs        also save the crossword file\n"
+    "  --html FILE.html      also export the crossword as an HTML page\n"
+    "\n"
+    "Without a limit an impossible grid is composed until the program is interrupted.\n"
+    "Exit status: 0 complete, 1 stopped or failed, 2 wrong command line.\n";
+
 /// The command line of "compose"; what is not given takes the settings' defaults.
 struct ComposeOptions
 {
@@ -54,6 +82,7 @@ struct ComposeOptions
     std::optional<std::filesystem::path> outFile;
     std::optional<std::filesystem::path> htmlFile;
     bool quiet = false;
+    bool help = false;
 };
 
 std::optional<std::chrono::milliseconds> parseSeconds(const std::string &text)
@@ -140,6 +169,8 @@ std::optional<std::string> parseOptions(const std::vector<std::string> &args, Co
         } else if (name == "--skip-unclued" || name == "--keep-unclued") {
             if (!takesNoValue() || !setSwitch(o.skipUnclued, name == "--skip-unclued"))
                 return "--skip-unclued and --keep-unclued exclude each other and take no value";
+        } else if (name == "--help" && takesNoValue()) {
+            o.help = true;
         } else if (name == "--quiet" && takesNoValue()) {
             o.quiet = true;
         } else {
@@ -229,6 +260,10 @@ int runComposeCommand(CliContext &context)
     ComposeOptions o;
     if (const auto problem = parseOptions(context.args, o))
         return context.usage(*problem);
+    if (o.help) {
+        context.out << Help;
+        return ExitOk;
+    }
 
     model::Model model;
     if (const auto problem = loadTemplate(context, o, model))

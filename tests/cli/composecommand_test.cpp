@@ -171,6 +171,9 @@ TEST_F(ComposeCommandTest, refusesWrongArgumentsWithStatusTwo)
         EXPECT_TRUE(r.err.starts_with("klettra-cli: ")) << r.err;
     }
     EXPECT_EQ(compose({"--priority=2", "--seed=3", "--dict=Слова"}).status, 0);
+    const Result help = compose({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.starts_with("Usage: klettra-cli compose"));
 }
 
 TEST_F(ComposeCommandTest, savesTheCrosswordAndItsPageWhenAsked)
