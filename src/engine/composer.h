@@ -40,7 +40,16 @@ struct StepResult
 /// next time; the caller keeps calling `step` until `isRunning` turns false, and may `cancel` in
 /// between. Every call is short, so a window can run steps from its event loop and stay responsive.
 ///
-/// The model and the index belong to the caller and must outlive the composer.
+/// The model and the index belong to the caller and must outlive the composer. A window drives a
+/// whole composition from a zero-interval timer in short slices:
+///
+///     WordLoader loader(dataDir, usedSlovars, params.skipUnclued, pool);   // then, per tick:
+///     loader.step(500);                        // ... until it returns false (or loader.cancel())
+///     PatternIndex index(pool);
+///     Composer composer(model, index);
+///     composer.setObserver(&boardListener);
+///     composer.start(params);                  // then, per tick, a few hundred of:
+///     composer.step();                         // ... while composer.isRunning() (or cancel())
 class Composer
 {
 public:
