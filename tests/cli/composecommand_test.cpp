@@ -15,6 +15,7 @@
 #include "support/testdata.h"
 
 using klettra::test::GridBuilder;
+using klettra::test::linesOf;
 using klettra::test::makeDictionary;
 using klettra::test::TempDir;
 
@@ -26,15 +27,6 @@ struct Result
     std::string out;
     std::string err;
 };
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 /// A data directory with three templates and a few small dictionaries:
 ///   1: two three-letter slots sharing their first cell;
