@@ -6,6 +6,7 @@
 
 #include "app/datadir.h"
 #include "cli/clicontext.h"
+#include "cli/composecommand.h"
 #include "cli/dictcommand.h"
 #include "cli/exporthtmlcommand.h"
 #include "cli/showcommand.h"
@@ -26,6 +27,7 @@ struct Command
 const std::map<std::string, Command> &commands()
 {
     static const std::map<std::string, Command> table = {
+        {"compose", {ComposeSynopsis, runComposeCommand}},
         {"dict", {DictSynopsis, runDictCommand}},
         {"export-html", {ExportHtmlSynopsis, runExportHtml}},
         {"show", {ShowSynopsis, runShow}},

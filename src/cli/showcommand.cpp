@@ -7,6 +7,7 @@
 
 #include "cli/clicontext.h"
 #include "cli/crosswordinput.h"
+#include "editor/templatetext.h"
 #include "model/model.h"
 #include "output/cluelists.h"
 #include "text/cp1251.h"
@@ -25,8 +26,8 @@ constexpr const char *Help =
     "one is asked for.\n"
     "\n"
     "  --grid       the filled grid over the grid's extent, one character per cell: the letter,\n"
-    "               '_' for a letter cell without a letter, '.' for background, '#' for an\n"
-    "               enclosed blank\n"
+    "               '*' for a letter cell without a letter, '.' for background, '#' for an\n"
+    "               enclosed blank (the form compose prints)\n"
     "  --empty      the empty grid, one field per cell, as wide as the largest clue number plus\n"
     "               one: the clue number in a start cell, '*' in another letter cell, '.' and '#'\n"
     "               as above\n"
@@ -46,21 +47,6 @@ char backgroundSymbol(char kind)
     if (model::isLetterKind(kind))
         return 0;
     return kind == Blank ? '#' : '.';
-}
-
-std::string filledGrid(const model::Model &m)
-{
-    std::string text;
-    for (int y = m.extent.MinY; y <= m.extent.MaxY; ++y) {
-        std::string row;
-        for (int x = m.extent.MinX; x <= m.extent.MaxX; ++x) {
-            const char symbol = backgroundSymbol(m.cells(x, y).Kind);
-            const char letter = m.letters(x, y);
-            row += symbol != 0 ? symbol : letter == ' ' ? '_' : letter;
-        }
-        text += text::toUtf8(row) + '\n';
-    }
-    return text;
 }
 
 std::string emptyGrid(const model::Model &m)
@@ -100,7 +86,7 @@ std::string partText(const model::Model &m, Part part)
 {
     switch (part) {
     case FilledGrid:
-        return filledGrid(m);
+        return editor::writeGridText(m.cells, m.letters);
     case EmptyGrid:
         return emptyGrid(m);
     case Questions:

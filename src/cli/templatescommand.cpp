@@ -172,27 +172,13 @@ int exportTemplates(CliContext &c, const std::string &which)
 
 int addTemplates(CliContext &c, const std::string &fileName)
 {
-    std::error_code ec;
-    if (std::filesystem::file_size(fileName, ec) > MaxTemplateFileSize && !ec)
-        return c.fail(fileName + " is larger than 16 MiB, too large for a template file");
-    const auto bytes = base::readWholeFile(fileName, MaxTemplateFileSize);
-    if (!bytes)
-        return c.fail("cannot read " + fileName);
-    const auto parse = editor::parseTemplateText(
-        std::string_view(reinterpret_cast<const char *>(bytes->data()), bytes->size()));
-    if (parse.error)
-        return c.fail(fileName + ":" + std::to_string(parse.error->line) + ": " + describe(*parse.error) +
-                      "; nothing added");
-    if (parse.templates.empty())
-        return c.fail(fileName + " holds no template; nothing added");
-
+    std::string error;
+    const auto templates = readTemplateFile(fileName, error);
+    if (!templates)
+        return c.fail(error + "; nothing added");
     std::vector<model::GridCells> finished;
-    for (const auto &t : parse.templates) {
-        model::GridCells cells = t.cells;
-        // The text has passed every check that finishing could refuse.
-        (void)editor::finishTemplate(cells, true);
-        finished.push_back(cells);
-    }
+    for (const auto &t : *templates)
+        finished.push_back(t.cells);
     model::TemplateSet set = openSet(c);
     const int first = set.RehCount + 1;
     if (finished.size() > std::size_t(model::TemplateSet::MaxTemplates - set.RehCount))
@@ -203,7 +189,7 @@ int addTemplates(CliContext &c, const std::string &fileName)
         return c.fail("cannot write " + set.filePath().string() + "; nothing added");
     for (std::size_t i = 0; i < finished.size(); ++i) {
         // The title is shown only when it is text the terminal can take as it stands.
-        const std::string &title = parse.templates[i].title;
+        const std::string &title = (*templates)[i].title;
         const bool showTitle = !title.empty() && text::fromUtf8Strict(title);
         c.out << "Added template " << first + int(i) << ": " << describe(summarise(finished[i]))
               << (showTitle ? " (" + title + ")" : "") << '\n';
@@ -212,6 +198,36 @@ int addTemplates(CliContext &c, const std::string &fileName)
 }
 
 } // namespace
+
+std::optional<std::vector<editor::TextTemplate>> readTemplateFile(const std::string &fileName,
+                                                                  std::string &error)
+{
+    std::error_code ec;
+    if (std::filesystem::file_size(fileName, ec) > MaxTemplateFileSize && !ec) {
+        error = fileName + " is larger than 16 MiB, too large for a template file";
+        return std::nullopt;
+    }
+    const auto bytes = base::readWholeFile(fileName, MaxTemplateFileSize);
+    if (!bytes) {
+        error = "cannot read " + fileName;
+        return std::nullopt;
+    }
+    auto parse = editor::parseTemplateText(
+        std::string_view(reinterpret_cast<const char *>(bytes->data()), bytes->size()));
+    if (parse.error) {
+        error = fileName + ":" + std::to_string(parse.error->line) + ": " + describe(*parse.error);
+        return std::nullopt;
+    }
+    if (parse.templates.empty()) {
+        error = fileName + " holds no template";
+        return std::nullopt;
+    }
+    for (auto &t : parse.templates) {
+        // The text has passed every check that finishing could refuse.
+        (void)editor::finishTemplate(t.cells, true);
+    }
+    return std::move(parse.templates);
+}
 
 int runTemplatesCommand(CliContext &c)
 {

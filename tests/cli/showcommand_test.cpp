@@ -76,7 +76,7 @@ TEST_F(ShowCommandTest, marksOpenCellsAndWidensFieldsForLargeNumbers)
     const auto run = runCli(dir, {"show", (dir / "big.crs").string(), "--grid", "--empty"});
     ASSERT_EQ(run.status, 0) << run.err;
     // The first slot (three letters at the top left) is open; numbers up to 120 take four columns.
-    EXPECT_TRUE(run.out.starts_with("Полная сетка:\n___.")) << run.out;
+    EXPECT_TRUE(run.out.starts_with("Полная сетка:\n***.")) << run.out;
     EXPECT_NE(run.out.find("Пустая сетка:\n   1   *   *   .   2"), std::string::npos) << run.out;
     EXPECT_NE(run.out.find(" 120"), std::string::npos);
 }

@@ -19,6 +19,8 @@ using namespace klettra::editor;
 using klettra::model::GridCells;
 namespace fs = std::filesystem;
 
+using klettra::test::linesOf;
+
 namespace {
 
 struct Bundled
@@ -35,15 +37,6 @@ struct Slot
     int y;
     int length;
 };
-
-std::vector<std::string> linesOf(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);)
-        lines.push_back(line);
-    return lines;
-}
 
 std::vector<Bundled> bundledTemplates()
 {

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 
 namespace klettra::test {
@@ -38,6 +39,15 @@ void writeBytes(const std::filesystem::path &path, const std::vector<std::uint8_
 void writeText(const std::filesystem::path &path, const std::string &text)
 {
     writeBytes(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+std::vector<std::string> linesOf(const std::string &text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 } // namespace klettra::test

@@ -15,4 +15,7 @@ std::string readText(const std::filesystem::path &path);
 void writeBytes(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes);
 void writeText(const std::filesystem::path &path, const std::string &text);
 
+/// The lines of `text`, without their line feeds.
+std::vector<std::string> linesOf(const std::string &text);
+
 } // namespace klettra::test
