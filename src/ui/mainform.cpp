@@ -17,6 +17,7 @@
 #include "ui/boardpage.h"
 #include "ui/boardwidget.h"
 #include "ui/commands.h"
+#include "ui/composecontroller.h"
 #include "ui/counterlabel.h"
 #include "ui/dialogs/aboutdialog.h"
 #include "ui/dialogs/creditsdialog.h"
@@ -67,6 +68,7 @@ TMainForm::TMainForm(MainFormSetup setup, QWidget *parent)
     m_views = new ViewController(*this);
     m_dictionaries = new DictionaryPanel(*this);
     m_files = new FileController(*this);
+    m_compose = new ComposeController(*this);
     connectCommands();
 
     // The window has one size and cannot be maximised.
@@ -333,6 +335,7 @@ void TMainForm::ActionExitExecute()
         if (m_prompter->ask(QStringLiteral("Вы уверены что хотите выйти из программы ?")) !=
             Prompter::Answer::Yes)
             return;
+        m_compose->EndCreateCros(engine::Ending{engine::Outcome::Cancelled});
     }
     close();
 }
@@ -345,6 +348,9 @@ void TMainForm::closeEvent(QCloseEvent *event)
 
 void TMainForm::FormClose()
 {
+    // A composition must not go on stepping behind a closed window.
+    if (m_compose->isRunning())
+        m_compose->abcBusy1Cancel();
     // Closing twice (the exit command, then the application's own close) stores once.
     if (m_closed)
         return;

@@ -18,6 +18,7 @@ namespace klettra::ui {
 class BoardPage;
 class BoardWidget;
 class Commands;
+class ComposeController;
 class DictionaryPanel;
 class FileController;
 class HelpWindow;
@@ -62,6 +63,7 @@ public:
     const std::vector<std::string> &AllSlovars() const { return m_allSlovars; }
     ViewController &views() { return *m_views; }
     DictionaryPanel &dictionaryPanel() { return *m_dictionaries; }
+    ComposeController &composer() { return *m_compose; }
 
     /// The one line of the status bar.
     void setStatus(const QString &text);
@@ -143,6 +145,7 @@ private:
     ViewController *m_views = nullptr;
     DictionaryPanel *m_dictionaries = nullptr;
     FileController *m_files = nullptr;
+    ComposeController *m_compose = nullptr;
 
     bool m_closed = false;
     bool m_rehLoaded = false;
