@@ -12,7 +12,7 @@ namespace {
 
 constexpr const char *NotBuiltProperty = "klettraNotBuilt";
 
-struct CommandSpec
+struct CommandEntry
 {
     QAction *Commands::*member;
     const char *name;
@@ -25,7 +25,7 @@ struct CommandSpec
 
 // The table of every command of the main window. Captions, hints and keys are the program's
 // own texts; `built` is false for commands whose windows come with later work.
-const CommandSpec Specs[] = {
+const CommandEntry Entries[] = {
     {&Commands::CreateCros, "ActionCreateCros", "Создать кроссворд", nullptr, "F2", true,
      QStyle::SP_MediaPlay},
     {&Commands::LoadFile, "ActionLoadFile", "Загрузить кроссворд", nullptr, "Ctrl+L", true,
@@ -72,22 +72,22 @@ Commands::Commands(QWidget *window)
     : QObject(window)
     , m_views(new QActionGroup(this))
 {
-    for (const CommandSpec &spec : Specs) {
-        auto *action = new QAction(QString::fromUtf8(spec.caption), window);
-        action->setObjectName(QLatin1String(spec.name));
-        const QString hint = QString::fromUtf8(spec.hint ? spec.hint : spec.caption);
+    for (const CommandEntry &entry : Entries) {
+        auto *action = new QAction(QString::fromUtf8(entry.caption), window);
+        action->setObjectName(QLatin1String(entry.name));
+        const QString hint = QString::fromUtf8(entry.hint ? entry.hint : entry.caption);
         action->setToolTip(hint);
         action->setStatusTip(hint);
-        if (spec.shortcut)
-            action->setShortcut(QKeySequence(QLatin1String(spec.shortcut)));
-        if (spec.icon != QStyle::SP_CustomBase)
-            action->setIcon(QApplication::style()->standardIcon(spec.icon));
-        if (!spec.built) {
+        if (entry.shortcut)
+            action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+        if (entry.icon != QStyle::SP_CustomBase)
+            action->setIcon(QApplication::style()->standardIcon(entry.icon));
+        if (!entry.built) {
             action->setProperty(NotBuiltProperty, true);
             action->setEnabled(false);
         }
         window->addAction(action);
-        this->*spec.member = action;
+        this->*entry.member = action;
     }
     for (QAction *view : {ViewEmptySetka, ViewFullSetka, ViewVopros, ViewOtvets}) {
         view->setCheckable(true);
