@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QPainter>
 #include <QScreen>
+#include <QTimer>
 #include <QtTest/QTest>
 
 #include "app/datadir.h"
@@ -104,10 +105,13 @@ int main(int argc, char **argv)
     save(window, "01-startup-templates-page");
     window.sideBar().showPage(ui::SideBar::SlovarPage);
 
+    // The settings dialog as the command opens it, filled from the settings, grabbed while it runs.
     auto *options = window.findChild<ui::TFormOptions *>(QStringLiteral("FormOptions"));
-    options->show();
-    save(*options, "02-options");
-    options->hide();
+    QTimer::singleShot(200, options, [options] {
+        save(*options, "02-options");
+        options->reject();
+    });
+    window.findChild<QAction *>(QStringLiteral("ActionOptions"))->trigger();
     ui::AboutDialog about(&window);
     about.show();
     save(about, "02-about");
