@@ -331,6 +331,10 @@ int runDictCommand(CliContext &context)
     };
     if (context.args.empty())
         return context.usage(std::string("usage:\n  ") + DictSynopsis);
+    if (context.args.front() == "--help") {
+        context.out << "Usage:\n  " << DictSynopsis << '\n';
+        return ExitOk;
+    }
     const auto found = subcommands.find(context.args.front());
     if (found == subcommands.end())
         return context.usage("unknown dict command " + context.args.front() + "\nusage:\n  " + DictSynopsis);

@@ -18,6 +18,15 @@ namespace klettra::cli {
 
 const char *const TemplatesSynopsis = "templates list | show N | add FILE | export N|all";
 
+const char *const TemplatesHelp =
+    "Usage: klettra-cli templates list | show N | add FILE | export N|all\n"
+    "\n"
+    "  list       number, slot count, size and position of every template\n"
+    "  show N     template N as text: '*' letter cell, '.' background, '#' enclosed blank\n"
+    "  add FILE   appends every template of a text file, numbered and centred; adds nothing when\n"
+    "             any of them is refused\n"
+    "  export N   template N (or all of them) in the text form 'add' reads\n";
+
 namespace {
 
 using editor::TemplateTextError;
@@ -233,6 +242,10 @@ int runTemplatesCommand(CliContext &c)
 {
     const std::vector<std::string> &args = c.args;
     const std::string sub = args.empty() ? "" : args[0];
+    if (sub == "--help") {
+        c.out << TemplatesHelp;
+        return ExitOk;
+    }
     if (sub == "list" && args.size() == 1)
         return listTemplates(c);
     if (sub == "add" && args.size() == 2)
